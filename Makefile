@@ -4,7 +4,7 @@ SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSELIN_WERROR=ON
 
-.PHONY: all deps build run test test-sanitize format format-check clean
+.PHONY: all deps build run test test-sanitize screenshot format format-check clean
 
 all: build
 
@@ -35,3 +35,7 @@ format-check:
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
+
+screenshot: build
+	mkdir -p docs
+	./scripts/screenshot.sh $(BUILD)/window/tesselin docs/screenshot.png
