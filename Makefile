@@ -38,4 +38,4 @@ clean:
 
 screenshot: build
 	mkdir -p docs
-	./scripts/screenshot.sh $(BUILD)/window/tesselin docs/screenshot.png
+	TESSELIN_KEYS="6 0" ./scripts/screenshot.sh $(BUILD)/window/tesselin docs/screenshot.png

@@ -13,6 +13,8 @@ qt6-base-dev-tools
 libgl-dev
 fonts-liberation2
 fonts-roboto-unhinted
+fonts-freefont-ttf
+fonts-dejavu-core
 xvfb
 xauth
 xdotool

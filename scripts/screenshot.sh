@@ -1,6 +1,7 @@
 #!/bin/sh
 # Saves a PNG of the real window under Xvfb (no window manager): screenshot.sh TESSELIN OUT.png
-# QT_SCALE_FACTOR in the environment scales the window as on a high-density display.
+# QT_SCALE_FACTOR in the environment scales the window as on a high-density display; keys in
+# TESSELIN_KEYS (xdotool names, e.g. "7 1") are pressed first.
 set -eu
 binary=$1
 out=$2
@@ -21,6 +22,11 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 "$binary" &
 app=$!
 window=$(xdotool search --sync --onlyvisible --name '^Tesselin$' | head -n 1)
+if [ -n "${TESSELIN_KEYS:-}" ]; then
+    xdotool windowfocus --sync "$window"
+    # shellcheck disable=SC2086
+    xdotool key $TESSELIN_KEYS
+fi
 sleep 0.5
 import -window "$window" "$out"
 echo "saved $out ($(identify -format '%wx%h' "$out"))" >&3

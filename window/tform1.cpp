@@ -1,11 +1,28 @@
 #include "tform1.h"
 
 #include "ansi.h"
+#include "explain.h"
 #include "tapplication.h"
 
 #include <QEvent>
 #include <QLabel>
+#include <QShortcut>
 #include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+// A press from the keyboard: the click at once, so that quick presses are never merged, and the
+// pressed look for a moment after it.
+void PressVisibly(QAbstractButton* button)
+{
+    button->click();
+    button->setDown(true);
+    QTimer::singleShot(100, button, [button] { button->setDown(false); });
+}
+
+} // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent), ByteHandlers(static_cast<FormControls&>(*this))
 {
@@ -33,6 +50,11 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ByteHandlers(static_cast<Form
     connect(ui.UpDown2, &TUpDown::Click, this,
             [this](TUDBtnType button) { Run([this, button] { UpDown2Click(button); }); });
     connect(ui.BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+    BindKeys();
+    for (Field field : {Field::Edit1, Field::Edit2, Field::Edit3, Field::Edit4}) {
+        const QLineEdit* edit = fields_.at(static_cast<std::size_t>(field));
+        ShowInField(field, ToAnsi(edit->text()));
+    }
 
     Run([this] { FormCreate(); });
 }
@@ -44,6 +66,38 @@ template <class Handler> void TForm1::Run(Handler handler)
     } catch (const std::exception& error) {
         TApplication::ShowException(error);
     }
+}
+
+void TForm1::BindKeys()
+{
+    // Window-wide shortcuts: they act wherever the focus is and leave Tab, Space and Alt+C alone.
+    auto bind = [this](std::initializer_list<QKeySequence> keys, QAbstractButton* button) {
+        for (const QKeySequence& key : keys) {
+            connect(new QShortcut(key, this), &QShortcut::activated, button,
+                    [button] { PressVisibly(button); });
+        }
+    };
+    for (int bit = 0; bit < 8; ++bit) {
+        const auto digit = static_cast<Qt::Key>(Qt::Key_0 + bit);
+        bind({QKeySequence(digit), QKeySequence(Qt::KeypadModifier | digit)}, Switch(bit + 1));
+    }
+    bind({QKeySequence(Qt::Key_Up), QKeySequence(Qt::Key_Plus),
+          QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)},
+         ui.UpDown2->UpArrow());
+    bind({QKeySequence(Qt::Key_Down), QKeySequence(Qt::Key_Minus),
+          QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)},
+         ui.UpDown2->DownArrow());
+}
+
+void TForm1::ShowInField(Field field, const std::string& text)
+{
+    QLineEdit* edit = fields_.at(static_cast<std::size_t>(field));
+    // The character field draws what a character looks like; the text itself stays the byte.
+    edit->setText(field == Field::Edit1 ? QString::fromStdString(CharacterPicture(text))
+                                        : FromAnsi(text));
+    const QString explanation = QString::fromStdString(ExplainField(field, text));
+    edit->setToolTip(explanation);
+    edit->setAccessibleDescription(explanation);
 }
 
 void TForm1::SizeLabelsToText()
@@ -90,7 +144,7 @@ void TForm1::SetSwitchCaption(int n, const std::string& caption)
 
 void TForm1::SetFieldText(Field field, const std::string& text)
 {
-    fields_.at(static_cast<std::size_t>(field))->setText(FromAnsi(text));
+    ShowInField(field, text);
 }
 
 std::string TForm1::DecimalText() const

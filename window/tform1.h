@@ -36,6 +36,9 @@ private:
     // Runs a handler; an error escaping it goes to the application's message box, since Qt's
     // event dispatch must not be unwound by an exception.
     template <class Handler> void Run(Handler handler);
+    void BindKeys();
+    // Shows text in the field, and says in its tooltip what it means.
+    void ShowInField(Field field, const std::string& text);
     void SizeLabelsToText();
     void FitOuterSize();
 

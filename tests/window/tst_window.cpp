@@ -89,6 +89,17 @@ class TestWindow : public QObject {
         }
         return widget;
     }
+    // Where a line edit draws its text: inside its frame, less Qt's fixed side margins.
+    static QRect TextRoom(QLineEdit* edit)
+    {
+        edit->ensurePolished();
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+        return edit->style()
+            ->subElementRect(QStyle::SE_LineEditContents, &option, edit)
+            .adjusted(kLineEditMargin, 0, -kLineEditMargin, 0);
+    }
     TUpDown* Stepper() const { return Control<TUpDown>("UpDown2"); }
     QString Text(const char* field) const { return Control<QLineEdit>(field)->text(); }
     // Switch captions from left to right.
@@ -294,42 +305,88 @@ private slots:
 
     void fieldsShowTheirWidestTextWhole()
     {
-        // The widest of all 256 characters, as Windows-1252 gives them to the character field.
-        QStringDecoder decoder("windows-1252");
-        auto* field = Control<QLineEdit>("Edit1");
-        field->ensurePolished();
-        const QFontMetrics metrics(field->font());
-        QString widest;
-        for (int code = 1; code < 256; ++code) {
-            const QString character = decoder(QByteArray(1, static_cast<char>(code)));
-            if (!character.at(0).isPrint()) {
-                continue; // a control character has no glyph of its own here
-            }
-            if (metrics.horizontalAdvance(character) > metrics.horizontalAdvance(widest)) {
-                widest = character;
-            }
-        }
         const struct {
             const char* field;
             QString text;
-        } cases[] = {{"Edit1", widest}, {"Edit2", "255"}, {"Edit3", "FF"}, {"Edit4", "377"}};
+        } cases[] = {{"Edit2", "255"}, {"Edit3", "FF"}, {"Edit4", "377"}};
         for (const auto& c : cases) {
             auto* edit = Control<QLineEdit>(c.field);
-            edit->ensurePolished();
-            QStyleOptionFrame option;
-            option.initFrom(edit);
-            option.lineWidth =
-                edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
-            const QRect contents =
-                edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
             const QFontMetrics fm(edit->font());
-            QVERIFY2(fm.horizontalAdvance(c.text) <= contents.width() - 2 * kLineEditMargin,
-                     qPrintable(QStringLiteral("%1 '%2': %3 > %4")
-                                    .arg(c.field, c.text)
-                                    .arg(fm.horizontalAdvance(c.text))
-                                    .arg(contents.width() - 2 * kLineEditMargin)));
-            QVERIFY2(fm.height() <= contents.height(), c.field);
+            QVERIFY2(fm.horizontalAdvance(c.text) <= TextRoom(edit).width(), c.field);
+            QVERIFY2(fm.height() <= TextRoom(edit).height(), c.field);
         }
+    }
+
+    void characterField_data()
+    {
+        QTest::addColumn<int>("code");
+        const char* const abbreviations[] = {"NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL",
+                                             "BS",  "HT",  "LF",  "VT",  "FF",  "CR",  "SO",  "SI",
+                                             "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB",
+                                             "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US"};
+        QStringDecoder decoder("windows-1252");
+        for (int code = 0; code < 256; ++code) {
+            const QString decoded = decoder(QByteArray(1, static_cast<char>(code)));
+            QString what;
+            if (code == 0) {
+                what = "NUL";
+            } else if (code < 32) {
+                what = QStringLiteral("control %1").arg(abbreviations[code]);
+            } else if (code == 127) {
+                what = "control DEL";
+            } else if (code == 160 || code == 173) {
+                what = "special";
+            } else if (decoded.at(0).unicode() >= 0x80 && decoded.at(0).unicode() < 0xA0) {
+                what = "unassigned";
+            } else {
+                what = "printable " + decoded;
+            }
+            QTest::addRow("%03d %s", code, qPrintable(what)) << code;
+        }
+    }
+
+    void characterField()
+    {
+        QFETCH(int, code);
+        // Reach the code with one step of the stepper, as a user would.
+        Stepper()->setPosition(code == 0 ? 1 : code - 1);
+        ClickArrow(code == 0 ? Stepper()->DownArrow() : Stepper()->UpArrow());
+        QCOMPARE(Text("Edit2"), QString::number(code));
+
+        auto* field = Control<QLineEdit>("Edit1");
+        const QString shown = field->text();
+        const QString tooltip = field->toolTip();
+        const QString tag = QString::fromLatin1(QTest::currentDataTag());
+        const QString decoded =
+            QStringDecoder("windows-1252")(QByteArray(1, static_cast<char>(code)));
+        if (code == 0) {
+            QCOMPARE(shown, QString());
+            QCOMPARE(tooltip, QStringLiteral("NUL – Nullzeichen"));
+        } else if (tag.contains("control")) {
+            QCOMPARE(shown, QString(QChar(code == 127 ? 0x2421 : 0x2400 + code)));
+            QCOMPARE(tooltip,
+                     QStringLiteral("Zeichen %1: %2 – ").arg(code).arg(tag.section(' ', 2)) +
+                         tooltip.section(QStringLiteral(" – "), 1));
+            QVERIFY(!tooltip.section(QStringLiteral(" – "), 1).isEmpty());
+        } else if (tag.contains("special")) {
+            QVERIFY(shown.size() == 1 && shown.at(0).isPrint() && !shown.at(0).isSpace());
+            QCOMPARE(tooltip,
+                     QStringLiteral("Zeichen %1: %2")
+                         .arg(code)
+                         .arg(code == 160 ? "geschütztes Leerzeichen" : "bedingter Trennstrich"));
+        } else if (tag.contains("unassigned")) {
+            QCOMPARE(shown, QStringLiteral("\uFFFD"));
+            QCOMPARE(tooltip, QStringLiteral("Zeichen %1: in Windows-1252 nicht belegt").arg(code));
+        } else {
+            QCOMPARE(shown, code == 32 ? QStringLiteral("\u2420") : decoded);
+            QCOMPARE(tooltip, QStringLiteral("Zeichen %1: %2")
+                                  .arg(code)
+                                  .arg(code == 32 ? QStringLiteral("Leerzeichen") : decoded));
+        }
+        QCOMPARE(field->accessibleDescription(), tooltip);
+        const QFontMetrics fm(field->font());
+        QVERIFY2(fm.horizontalAdvance(shown) <= TextRoom(field).width(),
+                 qPrintable(QStringLiteral("%1 px").arg(fm.horizontalAdvance(shown))));
     }
 
     void clicks_data()
@@ -343,7 +400,7 @@ private slots:
         QTest::newRow("Button1 once") << QByteArray("1") << "00000001"
                                       << "1"
                                       << "01"
-                                      << "1" << QString(QChar(1));
+                                      << "1" << QStringLiteral("\u2401");
         QTest::newRow("Button1 twice: two hex digits, empty character")
             << QByteArray("11") << "00000000"
             << "0"
@@ -352,7 +409,7 @@ private slots:
         QTest::newRow("Button8 then Button1") << QByteArray("81") << "10000001"
                                               << "129"
                                               << "81"
-                                              << "201" << QStringLiteral("\u0081");
+                                              << "201" << QStringLiteral("\uFFFD");
         QTest::newRow("all eight") << QByteArray("12345678") << "11111111"
                                    << "255"
                                    << "FF"
@@ -373,7 +430,7 @@ private slots:
         QTest::newRow("0 up to 3 and down to 1") << QByteArray("+++--") << "00000001"
                                                  << "1"
                                                  << "01"
-                                                 << "1" << QString(QChar(1));
+                                                 << "1" << QStringLiteral("\u2401");
         QTest::newRow("up arrow at 255 holds") << QByteArray("12345678+") << "11111111"
                                                << "255"
                                                << "FF"
@@ -520,6 +577,92 @@ private slots:
         QCOMPARE(Binary(), QStringLiteral("00000101"));
     }
 
+    void keys_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("keypad");
+        QTest::addColumn<int>("value");
+        // 165 is 10100101: every digit key flips its own bit of it.
+        for (int bit = 0; bit < 8; ++bit) {
+            QTest::addRow("key %d on 165", bit) << QByteArray("8631") << "Button1"
+                                                << Qt::Key_0 + bit << false << (165 ^ (1 << bit));
+        }
+        QTest::newRow("keypad 3 sets bit 3")
+            << QByteArray() << "Button1" << int{Qt::Key_3} << true << 8;
+        QTest::newRow("digit with the close button focused")
+            << QByteArray() << "BitBtn1" << int{Qt::Key_7} << false << 128;
+        QTest::newRow("Up at 254")
+            << QByteArray("2345678") << "Button1" << int{Qt::Key_Up} << false << 255;
+        QTest::newRow("Up at 255 holds")
+            << QByteArray("12345678") << "Button1" << int{Qt::Key_Up} << false << 255;
+        QTest::newRow("Down at 1")
+            << QByteArray("1") << "Button8" << int{Qt::Key_Down} << false << 0;
+        QTest::newRow("Down at 0 holds")
+            << QByteArray("1-") << "Button8" << int{Qt::Key_Down} << false << 0;
+        QTest::newRow("plus") << QByteArray("1") << "BitBtn1" << int{Qt::Key_Plus} << false << 2;
+        QTest::newRow("minus") << QByteArray("2") << "Button4" << int{Qt::Key_Minus} << false << 1;
+        QTest::newRow("keypad plus") << QByteArray() << "Button1" << int{Qt::Key_Plus} << true << 1;
+        QTest::newRow("keypad minus")
+            << QByteArray("1") << "Button1" << int{Qt::Key_Minus} << true << 0;
+    }
+
+    void keys()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(bool, keypad);
+        QFETCH(int, value);
+        Play(script);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        auto* target = Control(focus.toLatin1().constData());
+        target->setFocus();
+        QSignalSpy clicks(Stepper(), &TUpDown::Click);
+        const int before = Text("Edit2").toInt();
+        QTest::keyClick(target, static_cast<Qt::Key>(key),
+                        keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(Text("Edit2"), QString::number(value));
+        QCOMPARE(int{Stepper()->Position()}, value);
+        QCOMPARE(Binary(), QString::number(value, 2).rightJustified(8, '0'));
+        QCOMPARE(Text("Edit3"), QString::number(value, 16).toUpper().rightJustified(2, '0'));
+        QCOMPARE(Text("Edit4"), QString::number(value, 8));
+        const bool stepKey =
+            key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Plus || key == Qt::Key_Minus;
+        QCOMPARE(clicks.count(), stepKey && value != before ? 1 : 0);
+        QCOMPARE(QApplication::focusWidget(), target); // the keys move no focus
+    }
+
+    void quickKeyPressesAreNeverMerged()
+    {
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClicks(form->Switch(1), "0000000");
+        QCOMPARE(Text("Edit2"), QStringLiteral("1"));
+        QTest::keyClicks(form->Switch(1), "+++");
+        QCOMPARE(Text("Edit2"), QStringLiteral("4"));
+        QVERIFY(form->Switch(1)->isDown()); // still shows the press for a moment
+        QTRY_VERIFY(!form->Switch(1)->isDown());
+    }
+
+    void decimalTooltipFollowsTheValue()
+    {
+        QCOMPARE(Control("Edit2")->toolTip(),
+                 QStringLiteral("Dezimal 0; als Byte mit Vorzeichen (Zweierkomplement): 0"));
+        Play("874");
+        QCOMPARE(Control("Edit2")->toolTip(),
+                 QStringLiteral("Dezimal 200; als Byte mit Vorzeichen (Zweierkomplement): −56"));
+        QCOMPARE(Control("Edit2")->accessibleDescription(), Control("Edit2")->toolTip());
+        QCOMPARE(Control("Edit3")->toolTip(), QStringLiteral("C8 hexadezimal = 12 · 16 + 8 = 200"));
+        QCOMPARE(Control("Edit4")->toolTip(),
+                 QStringLiteral("310 oktal = 3 · 64 + 1 · 8 + 0 = 200"));
+        ClickArrow(Stepper()->UpArrow());
+        QCOMPARE(Control("Edit2")->toolTip(),
+                 QStringLiteral("Dezimal 201; als Byte mit Vorzeichen (Zweierkomplement): −55"));
+    }
+
     void accessibleNamesAndDescriptions()
     {
         auto name = [](QWidget* w) {
@@ -530,8 +673,9 @@ private slots:
         };
         Play("8");
         QCOMPARE(name(form->Switch(8)), QStringLiteral("1"));
-        QCOMPARE(description(form->Switch(8)), QStringLiteral("Bit 7, Wertigkeit 128"));
-        QCOMPARE(description(form->Switch(1)), QStringLiteral("Bit 0, Wertigkeit 1"));
+        QCOMPARE(description(form->Switch(8)), QStringLiteral("Bit 7 – Wertigkeit 2⁷ = 128"));
+        QCOMPARE(description(form->Switch(1)), QStringLiteral("Bit 0 – Wertigkeit 2⁰ = 1"));
+        QCOMPARE(form->Switch(6)->toolTip(), QStringLiteral("Bit 5 – Wertigkeit 2⁵ = 32"));
         QCOMPARE(name(Control("Edit1")), QStringLiteral("ASCII-Zeichen"));
         QCOMPARE(name(Control("Edit2")), QStringLiteral("Dezimalwert"));
         QCOMPARE(name(Control("Edit3")), QStringLiteral("Hexadezimalwert"));
