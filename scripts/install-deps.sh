@@ -3,11 +3,13 @@
 # that are missing. Safe to run again.
 set -eu
 
+# Build: compiler, CMake, Qt 6 Widgets and Test. Run: the fonts the layout's faces map to, and
+# FreeSans for control pictures. Tests and screenshots: an X server, pointer and keyboard from
+# outside, the accessibility bus and its Python client, ImageMagick's import.
 packages="
 cmake
 g++
 make
-pkg-config
 qt6-base-dev
 qt6-base-dev-tools
 libgl-dev
@@ -16,12 +18,9 @@ fonts-roboto-unhinted
 fonts-freefont-ttf
 fonts-dejavu-core
 xvfb
-xauth
 xdotool
-x11-utils
 imagemagick
-dbus
-dbus-x11
+dbus-daemon
 at-spi2-core
 python3
 python3-pyatspi

@@ -37,12 +37,11 @@ bool PlatformNamed(int argc, char** argv)
 std::vector<std::pair<QtMsgType, QString>> startupMessages;
 QtMessageHandler defaultHandler = nullptr;
 
-void StartupHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+void StartupHandler(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message)
 {
     if (type == QtFatalMsg) {
         NoDisplay("die Anzeige hat die Verbindung abgelehnt oder ist nicht erreichbar");
     }
-    (void)context;
     startupMessages.emplace_back(type, message);
 }
 
