@@ -51,6 +51,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ByteHandlers(static_cast<Form
             [this](TUDBtnType button) { Run([this, button] { UpDown2Click(button); }); });
     connect(ui.BitBtn1, &QPushButton::clicked, this, &QWidget::close);
     BindKeys();
+    // The layout's own texts get their explanations too.
     for (Field field : {Field::Edit1, Field::Edit2, Field::Edit3, Field::Edit4}) {
         const QLineEdit* edit = fields_.at(static_cast<std::size_t>(field));
         ShowInField(field, ToAnsi(edit->text()));
