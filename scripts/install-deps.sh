@@ -23,6 +23,12 @@ dbus-x11
 at-spi2-core
 python3
 python3-pyatspi
+desktop-file-utils
+appstream
+dpkg-dev
+devscripts
+valgrind
+libxcb1-dev
 "
 
 missing=""
