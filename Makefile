@@ -4,7 +4,7 @@ SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSELIN_WERROR=ON
 
-.PHONY: all deps build run test test-sanitize screenshot format format-check clean
+.PHONY: all deps build run test test-sanitize package bench screenshot format format-check clean
 
 all: build
 
@@ -26,6 +26,12 @@ test-sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTESSELIN_WERROR=ON -DTESSELIN_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
+
+bench: build
+	/usr/bin/python3 bench/run.py $(BUILD)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -5,7 +5,8 @@ set -eu
 
 # Build: compiler, CMake, Qt 6 Widgets and Test. Run: the fonts the layout's faces map to, and
 # FreeSans for control pictures. Tests and screenshots: an X server, pointer and keyboard from
-# outside, the accessibility bus and its Python client, ImageMagick's import.
+# outside, the accessibility bus and its Python client, ImageMagick's import; validators for the
+# installed files, dpkg-shlibdeps, hardening-check, valgrind, and xcb for the start-up probe.
 packages="
 cmake
 g++
@@ -24,6 +25,12 @@ dbus-daemon
 at-spi2-core
 python3
 python3-pyatspi
+desktop-file-utils
+appstream
+dpkg-dev
+devscripts
+valgrind
+libxcb1-dev
 "
 
 missing=""
