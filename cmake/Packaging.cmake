@@ -13,7 +13,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # Liberation Sans for the layout's MS Sans Serif and Arial, and Roboto Black for Arial Black;
 # FreeSans and DejaVu Sans draw the control pictures in the character field.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS 
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation2, fonts-roboto-unhinted, fonts-freefont-ttf, fonts-dejavu-core")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
