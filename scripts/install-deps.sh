@@ -31,6 +31,7 @@ dpkg-dev
 devscripts
 valgrind
 libxcb1-dev
+pkg-config
 "
 
 missing=""
