@@ -35,6 +35,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ByteHandlers(static_cast<Form
     outerSize_ = size();
     move(property("Left").toInt(), property("Top").toInt());
     ui.BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    ApplyFontHeights();
     SizeLabelsToText();
 
     using SwitchHandler = void (ByteHandlers::*)();
@@ -99,6 +100,22 @@ void TForm1::ShowInField(Field field, const std::string& text)
     const QString explanation = QString::fromStdString(ExplainField(field, text));
     edit->setToolTip(explanation);
     edit->setAccessibleDescription(explanation);
+}
+
+void TForm1::ApplyFontHeights()
+{
+    // Designer keeps font sizes in points; the layout's are character heights in pixels, which
+    // stay true at any font DPI. The window's own comes first, for the children that inherit it.
+    QList<QWidget*> widgets = findChildren<QWidget*>();
+    widgets.prepend(this);
+    for (QWidget* widget : widgets) {
+        const QVariant height = widget->property("FontHeight");
+        if (height.isValid()) {
+            QFont font = widget->font();
+            font.setPixelSize(height.toInt());
+            widget->setFont(font);
+        }
+    }
 }
 
 void TForm1::SizeLabelsToText()

@@ -39,6 +39,7 @@ private:
     void BindKeys();
     // Shows text in the field, and says in its tooltip what it means.
     void ShowInField(Field field, const std::string& text);
+    void ApplyFontHeights();
     void SizeLabelsToText();
     void FitOuterSize();
 
