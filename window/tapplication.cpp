@@ -1,19 +1,23 @@
 #include "tapplication.h"
 
 #include "ansi.h"
+#include "icons/tesselin-32.xpm"
+#include "icons/tesselin-64.xpm"
 
 #include <QFont>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPixmap>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Tesselin"));
     setApplicationDisplayName(QStringLiteral("Tesselin"));
     RegisterFontSubstitutes();
+    // Compiled-in XPM: reading a file makes Qt load every image plugin to sniff its format.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/tesselin-32.png"));
-    icon.addFile(QStringLiteral(":/icons/tesselin-64.png"));
+    icon.addPixmap(QPixmap(tesselin_32_xpm));
+    icon.addPixmap(QPixmap(tesselin_64_xpm));
     setWindowIcon(icon);
 }
 
