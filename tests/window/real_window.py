@@ -4,12 +4,16 @@ xdotool, what the window shows read back over the accessibility bus. Run inside 
 
 usage: real_window.py TESSELIN
 """
+import contextlib
 import os
 import subprocess
 import sys
 import time
 
 import pyatspi
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from xvfb import start_xvfb  # noqa: E402
 
 TIMEOUT = 10.0
 # Start-up on a loaded two-core machine, the accessibility bus included, may take longer.
@@ -19,19 +23,6 @@ START_TIMEOUT = 30.0
 def fail(message):
     print("FAIL: " + message, flush=True)
     sys.exit(1)
-
-
-def start_xvfb():
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as pipe:
-        number = pipe.readline().strip()
-    if not number:
-        fail("Xvfb did not start")
-    return server, ":" + number
 
 
 def xdotool(*args):
@@ -110,12 +101,23 @@ class Window:
             time.sleep(0.05)
 
 
-def run_scenario(binary, display):
+@contextlib.contextmanager
+def running(binary, display):
+    """The program on display, with its accessibility switched on; killed if still running."""
     env = dict(os.environ, DISPLAY=display, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     env.pop("QT_QPA_PLATFORM", None)
     env.pop("WAYLAND_DISPLAY", None)
     process = subprocess.Popen([binary], env=env)
     try:
+        yield process
+    finally:
+        if process.poll() is None:
+            process.kill()
+            process.wait()
+
+
+def run_scenario(binary, display):
+    with running(binary, display) as process:
         window = Window(process)
         geometry = xdotool("getwindowgeometry", "--shell", window.xid)
         values = dict(line.split("=") for line in geometry.split())
@@ -155,27 +157,16 @@ def run_scenario(binary, display):
         code = process.wait(timeout=TIMEOUT)
         if code != 0:
             fail(f"exit code {code} after the close button")
-    finally:
-        if process.poll() is None:
-            process.kill()
-            process.wait()
 
 
 def run_alt_c(binary, display):
-    env = dict(os.environ, DISPLAY=display, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    env.pop("QT_QPA_PLATFORM", None)
-    process = subprocess.Popen([binary], env=env)
-    try:
+    with running(binary, display) as process:
         window = Window(process)
         xdotool("windowfocus", "--sync", window.xid)
         xdotool("key", "--clearmodifiers", "alt+c")
         code = process.wait(timeout=TIMEOUT)
         if code != 0:
             fail(f"exit code {code} after Alt+C")
-    finally:
-        if process.poll() is None:
-            process.kill()
-            process.wait()
 
 
 def main():
