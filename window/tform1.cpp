@@ -55,7 +55,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ByteHandlers(static_cast<Form
     // The layout's own texts get their explanations too.
     for (Field field : {Field::Edit1, Field::Edit2, Field::Edit3, Field::Edit4}) {
         const QLineEdit* edit = fields_.at(static_cast<std::size_t>(field));
-        ShowInField(field, ToAnsi(edit->text()));
+        SetFieldText(field, ToAnsi(edit->text()));
     }
 
     Run([this] { FormCreate(); });
@@ -89,17 +89,6 @@ void TForm1::BindKeys()
     bind({QKeySequence(Qt::Key_Down), QKeySequence(Qt::Key_Minus),
           QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)},
          ui.UpDown2->DownArrow());
-}
-
-void TForm1::ShowInField(Field field, const std::string& text)
-{
-    QLineEdit* edit = fields_.at(static_cast<std::size_t>(field));
-    // The character field draws what a character looks like; the text itself stays the byte.
-    edit->setText(field == Field::Edit1 ? QString::fromStdString(CharacterPicture(text))
-                                        : FromAnsi(text));
-    const QString explanation = QString::fromStdString(ExplainField(field, text));
-    edit->setToolTip(explanation);
-    edit->setAccessibleDescription(explanation);
 }
 
 void TForm1::ApplyFontHeights()
@@ -162,7 +151,13 @@ void TForm1::SetSwitchCaption(int n, const std::string& caption)
 
 void TForm1::SetFieldText(Field field, const std::string& text)
 {
-    ShowInField(field, text);
+    QLineEdit* edit = fields_.at(static_cast<std::size_t>(field));
+    // The character field draws what a character looks like; the text itself stays the byte.
+    edit->setText(field == Field::Edit1 ? QString::fromStdString(CharacterPicture(text))
+                                        : FromAnsi(text));
+    const QString explanation = QString::fromStdString(ExplainField(field, text));
+    edit->setToolTip(explanation);
+    edit->setAccessibleDescription(explanation);
 }
 
 std::string TForm1::DecimalText() const

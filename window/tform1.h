@@ -28,6 +28,7 @@ protected:
 private:
     std::string SwitchCaption(int n) const override;
     void SetSwitchCaption(int n, const std::string& caption) override;
+    // Shows text in the field, and says in its tooltip what it means.
     void SetFieldText(Field field, const std::string& text) override;
     std::string DecimalText() const override;
     std::int16_t UpDownPosition() const override;
@@ -37,8 +38,6 @@ private:
     // event dispatch must not be unwound by an exception.
     template <class Handler> void Run(Handler handler);
     void BindKeys();
-    // Shows text in the field, and says in its tooltip what it means.
-    void ShowInField(Field field, const std::string& text);
     void ApplyFontHeights();
     void SizeLabelsToText();
     void FitOuterSize();
