@@ -57,7 +57,9 @@ int main(int argc, char** argv)
     TApplication application(argc, argv);
     qInstallMessageHandler(defaultHandler);
     for (const auto& [type, message] : startupMessages) {
-        defaultHandler(type, QMessageLogContext(), message);
+        if (defaultHandler) {
+            defaultHandler(type, QMessageLogContext(), message);
+        }
     }
     startupMessages.clear();
 
