@@ -682,6 +682,7 @@ private slots:
         QCOMPARE(name(Control("Edit4")), QStringLiteral("Oktalwert"));
         QCOMPARE(QAccessible::queryAccessibleInterface(Control("Edit2"))->text(QAccessible::Value),
                  QStringLiteral("128"));
+        QCOMPARE(name(Stepper()), QStringLiteral("Wert einstellen"));
         QCOMPARE(name(Stepper()->UpArrow()), QStringLiteral("Wert erhöhen"));
         QCOMPARE(name(Stepper()->DownArrow()), QStringLiteral("Wert verringern"));
         QCOMPARE(name(Control("BitBtn1")), QStringLiteral("Schließen"));
