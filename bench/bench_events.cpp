@@ -38,9 +38,10 @@ long VmKib(const char* field)
     return -1;
 }
 
-// Runs count events. With repaint each is followed by the paints it asked for, including the
-// ones a button makes at once on press and release; without, the window paints nothing at all.
-void Run(QWidget& window, const Event& event, long count, bool repaint)
+// Plays count events with the window's updates on or off. With repaint each is followed by the
+// paints it asked for, including the ones a button makes at once on press and release; without,
+// the window paints nothing at all.
+void Play(QWidget& window, const Event& event, long count, bool repaint)
 {
     window.setUpdatesEnabled(repaint);
     for (long i = 0; i < count; ++i) {
@@ -49,25 +50,29 @@ void Run(QWidget& window, const Event& event, long count, bool repaint)
             QCoreApplication::processEvents();
         }
     }
+}
+
+// Updates back on, and whatever they still owe painted, outside any timing.
+void Settle(QWidget& window)
+{
     window.setUpdatesEnabled(true);
     QCoreApplication::processEvents();
+}
+
+void Run(QWidget& window, const Event& event, long count, bool repaint)
+{
+    Play(window, event, count, repaint);
+    Settle(window);
 }
 
 double MicrosecondsPerEvent(QWidget& window, const Event& event, long count, bool repaint)
 {
     Run(window, event, count / 10, repaint);
-    window.setUpdatesEnabled(repaint);
     QElapsedTimer timer;
     timer.start();
-    for (long i = 0; i < count; ++i) {
-        event(i);
-        if (repaint) {
-            QCoreApplication::processEvents();
-        }
-    }
+    Play(window, event, count, repaint);
     const double us = static_cast<double>(timer.nsecsElapsed()) / 1000.0;
-    window.setUpdatesEnabled(true);
-    QCoreApplication::processEvents();
+    Settle(window);
     return us / static_cast<double>(count);
 }
 
@@ -89,17 +94,10 @@ protected:
 double PaintsPerEvent(QWidget& window, const Event& event, long count, bool repaint)
 {
     PaintCounter counter;
-    window.setUpdatesEnabled(repaint);
     qApp->installEventFilter(&counter);
-    for (long i = 0; i < count; ++i) {
-        event(i);
-        if (repaint) {
-            QCoreApplication::processEvents();
-        }
-    }
+    Play(window, event, count, repaint);
     qApp->removeEventFilter(&counter);
-    window.setUpdatesEnabled(true);
-    QCoreApplication::processEvents();
+    Settle(window);
     return static_cast<double>(counter.paints) / static_cast<double>(count);
 }
 
